@@ -15,7 +15,9 @@ namespace orbivane {
 // Drawing phases of a driver run.
 namespace phase {
 inline constexpr std::uint8_t Start = 0;
-inline constexpr std::uint8_t Floor = 1;
+inline constexpr std::uint8_t Floor = 1;      // classic: the floor; honeycomb: footprint tables
+inline constexpr std::uint8_t FloorBands = 2; // honeycomb only
+inline constexpr std::uint8_t FloorEdges = 3; // honeycomb only
 inline constexpr std::uint8_t Rows = 4;
 inline constexpr std::uint8_t Finished = 5;
 inline constexpr std::uint8_t Closing = 6; // the window is closing: nothing is started again
