@@ -71,7 +71,7 @@ TEST(MazeTool, AreaFollowsTheSizingRuleOfTheStyle)
     EXPECT_NE(lines(classic.out)[0].find("candidates 2 cols 26 rows 19"), std::string::npos);
 
     const ToolRun wide = runTool({"--style", "honeycomb", "--area", "11520", "8640", "--seed", "s", "--candidates", "1",
-                              "--cell", "0.5", "--thickness", "0"});
+                              "--cell", "0.5", "--thickness", "0.1"});
     ASSERT_EQ(wide.status, 0) << wide.err;
     EXPECT_NE(lines(wide.out)[0].find("cols 9 rows 6"), std::string::npos) << lines(wide.out)[0];
 }
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"TooLargeFor16Bits", with({"--style", "classic", "--cols", "300", "--rows", "300"}), "too large"},
         BadInput{"AreaTooLarge", with({"--style", "classic", "--area", "1e9", "1e9"}), "too large"},
         BadInput{"AreaNotPositive", with({"--style", "classic", "--area", "0", "100"}), "positive"},
-        BadInput{"SizeGivenTwoWays", with({"--style", "classic", "--cols", "4", "--area", "100", "100"}), "not both"},
+        BadInput{"SizeGivenTwoWays", with({"--style", "classic", "--cols", "4", "--area", "100", "100"}), "give one of"},
         BadInput{"NoCandidates", with({"--style", "classic", "--cols", "4", "--rows", "4", "--candidates", "0"}), "at least 1"},
         BadInput{"NegativeBudget", with({"--style", "classic", "--cols", "4", "--rows", "4", "--budget", "-1"}), "negative"},
         BadInput{"CandidatesAndBudget",

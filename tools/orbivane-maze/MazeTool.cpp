@@ -1,14 +1,31 @@
 #include "MazeTool.h"
 
 #include "ArgReader.h"
+#include "DriverSlices.h"
 #include "MazeChooser.h"
+#include "MazePicture.h"
 #include "MazeToolOptions.h"
 
+#include <charconv>
 #include <sstream>
 
 namespace orbivane {
 
 namespace {
+
+// What the command line has said so far, beyond the options' values.
+struct Given {
+    bool style = false;
+    bool seed = false;
+    bool budget = false;
+};
+
+constexpr const char* SizeTwice = "give one of --cols and --rows, --area or --window";
+
+bool sizeTaken(const MazeToolOptions& options, std::size_t allowed)
+{
+    return !std::holds_alternative<std::monostate>(options.size) && options.size.index() != allowed;
+}
 
 bool readStyle(ArgReader& reader, MazeToolOptions& options)
 {
@@ -24,45 +41,145 @@ bool readStyle(ArgReader& reader, MazeToolOptions& options)
     return !reader.failed();
 }
 
-// Reads one option and its values; false once the command line is refused.
-bool readOption(ArgReader& reader, std::string_view option, MazeToolOptions& options, bool& seedGiven,
-                bool& budgetGiven)
+bool readGridSide(ArgReader& reader, std::string_view option, MazeToolOptions& options)
 {
-    if (option == "--style")
-        return readStyle(reader, options);
-    if (option == "--cols" || option == "--rows") {
-        if (std::holds_alternative<AreaTwips>(options.size)) {
-            reader.fail("give either --cols and --rows or --area, not both");
-            return false;
-        }
-        if (!std::holds_alternative<GridRequest>(options.size))
-            options.size = GridRequest{};
-        const auto value = reader.integer(option);
-        auto& grid = std::get<GridRequest>(options.size);
-        (option == "--cols" ? grid.Cols : grid.Rows) = value;
-        return value.has_value();
+    if (sizeTaken(options, 1)) {
+        reader.fail(SizeTwice);
+        return false;
     }
-    if (option == "--area") {
-        if (std::holds_alternative<GridRequest>(options.size)) {
-            reader.fail("give either --cols and --rows or --area, not both");
+    if (!std::holds_alternative<GridRequest>(options.size))
+        options.size = GridRequest{};
+    const auto value = reader.integer(option);
+    auto& grid = std::get<GridRequest>(options.size);
+    (option == "--cols" ? grid.Cols : grid.Rows) = value;
+    return value.has_value();
+}
+
+bool readArea(ArgReader& reader, MazeToolOptions& options)
+{
+    if (sizeTaken(options, 2)) {
+        reader.fail(SizeTwice);
+        return false;
+    }
+    const auto width = reader.real("--area");
+    const auto height = width ? reader.real("--area") : std::nullopt;
+    if (!height)
+        return false;
+    if (*width <= 0 || *height <= 0) {
+        reader.fail("--area needs a positive width and height in twips");
+        return false;
+    }
+    options.size = AreaTwips{*width, *height};
+    return true;
+}
+
+bool readWindow(ArgReader& reader, MazeToolOptions& options)
+{
+    if (sizeTaken(options, 3)) {
+        reader.fail(SizeTwice);
+        return false;
+    }
+    const auto name = reader.text("--window");
+    if (!name)
+        return false;
+    if (*name == "small")
+        options.size = WindowLayout{{780, 585, 40, 21, 21}};
+    else if (*name == "large")
+        options.size = WindowLayout{{1000, 750, 40, 21, 21}};
+    else
+        reader.fail("--window must be small or large, not '" + std::string(*name) + "'");
+    return !reader.failed();
+}
+
+// A positive real number for a size option.
+bool readSize(ArgReader& reader, std::string_view option, double& target)
+{
+    const auto value = reader.real(option);
+    if (!value)
+        return false;
+    if (*value <= 0) {
+        reader.fail(std::string(option) + " must be positive");
+        return false;
+    }
+    target = *value;
+    return true;
+}
+
+bool readDivisors(ArgReader& reader, RampDivisors& divisors)
+{
+    const auto text = reader.text("--divisors");
+    if (!text)
+        return false;
+    double values[3] = {};
+    const char* at = text->data();
+    const char* end = text->data() + text->size();
+    for (int i = 0; i < 3; ++i) {
+        const auto [next, error] = std::from_chars(at, end, values[i]);
+        const bool separatorOk = i < 2 ? (next != end && *next == ',') : next == end;
+        if (error != std::errc() || !separatorOk || !(values[i] > 0) || values[i] > 1e6) {
+            reader.fail("--divisors needs three positive numbers R,G,B, not '" + std::string(*text) + "'");
             return false;
         }
-        const auto width = reader.real(option);
-        const auto height = width ? reader.real(option) : std::nullopt;
-        if (!height)
-            return false;
-        if (*width <= 0 || *height <= 0) {
-            reader.fail("--area needs a positive width and height in twips");
-            return false;
-        }
-        options.size = AreaTwips{*width, *height};
+        at = next + 1;
+    }
+    divisors = {values[0], values[1], values[2]};
+    return true;
+}
+
+bool readPerspective(ArgReader& reader, PictureOptions& picture)
+{
+    const auto value = reader.integer("--perspective");
+    if (!value)
+        return false;
+    if (*value < 30 || *value > 60) {
+        reader.fail("--perspective must be from 30 to 60, not " + std::to_string(*value));
+        return false;
+    }
+    picture.perspective = static_cast<int>(*value);
+    return true;
+}
+
+bool readPictureOption(ArgReader& reader, std::string_view option, MazeToolOptions& options)
+{
+    if (option == "--png") {
+        const auto path = reader.text(option);
+        if (path && path->empty())
+            reader.fail("--png needs a file name");
+        if (path)
+            options.png = std::string(*path);
+        return !reader.failed();
+    }
+    if (option == "--window")
+        return readWindow(reader, options);
+    if (option == "--perspective")
+        return readPerspective(reader, options.picture);
+    if (option == "--height")
+        return readSize(reader, option, options.picture.height);
+    if (option == "--divisors")
+        return readDivisors(reader, options.picture.divisors);
+    if (option == "--solution") {
+        options.picture.solution = true;
         return true;
     }
+    reader.fail("unknown option " + std::string(option));
+    return false;
+}
+
+bool readOption(ArgReader& reader, std::string_view option, MazeToolOptions& options, Given& given)
+{
+    if (option == "--style") {
+        given.style = true;
+        return readStyle(reader, options);
+    }
+    if (option == "--cols" || option == "--rows")
+        return readGridSide(reader, option, options);
+    if (option == "--area")
+        return readArea(reader, options);
     if (option == "--seed") {
         const auto seed = reader.text(option);
-        seedGiven = seed.has_value();
+        given.seed = seed.has_value();
         options.seed = std::string(seed.value_or(""));
-        return seedGiven;
+        return given.seed;
     }
     if (option == "--candidates") {
         options.candidates = reader.integer(option);
@@ -72,40 +189,33 @@ bool readOption(ArgReader& reader, std::string_view option, MazeToolOptions& opt
     }
     if (option == "--budget") {
         const auto budget = reader.real(option);
-        budgetGiven = budget.has_value();
+        given.budget = budget.has_value();
         options.budget = budget.value_or(0);
         if (budget && *budget < 0)
             reader.fail("--budget must not be negative");
         return !reader.failed();
     }
-    if (option == "--cell" || option == "--thickness") {
-        const auto value = reader.real(option);
-        if (!value)
-            return false;
-        const bool cell = option == "--cell";
-        if (cell ? *value <= 0 : *value < 0) {
-            reader.fail(std::string(option) + (cell ? " must be positive" : " must not be negative"));
-            return false;
-        }
-        (cell ? options.cellSize : options.thickness) = *value;
-        return true;
-    }
-    reader.fail("unknown option " + std::string(option));
-    return false;
+    if (option == "--cell")
+        return readSize(reader, option, options.cellSize);
+    if (option == "--thickness")
+        return readSize(reader, option, options.thickness);
+    return readPictureOption(reader, option, options);
 }
 
-std::string checkComplete(const MazeToolOptions& options, bool styleGiven, bool seedGiven, bool budgetGiven)
+std::string checkComplete(const MazeToolOptions& options, const Given& given)
 {
-    if (!styleGiven)
+    if (!given.style)
         return "missing --style classic|honeycomb";
     if (std::holds_alternative<std::monostate>(options.size))
-        return "missing --cols and --rows, or --area";
+        return "missing --cols and --rows, --area or --window";
     if (const auto* grid = std::get_if<GridRequest>(&options.size); grid && (!grid->Cols || !grid->Rows))
         return grid->Cols ? "missing --rows" : "missing --cols";
-    if (!seedGiven)
+    if (!given.seed)
         return "missing --seed";
-    if (options.candidates && budgetGiven)
+    if (options.candidates && given.budget)
         return "give either --candidates or --budget, not both";
+    if (options.png && !std::holds_alternative<WindowLayout>(options.size))
+        return "--png needs --window small|large";
     return {};
 }
 
@@ -122,6 +232,16 @@ std::string describeGridProblem(MazeStyle style, long long cols, long long rows)
         text << "a grid of " << cols << " x " << rows << " cells is too large (limit 32767 for its dimensions)";
     }
     return text.str();
+}
+
+CellCounts requestedCells(const MazeToolOptions& options)
+{
+    if (const auto* grid = std::get_if<GridRequest>(&options.size))
+        return {*grid->Cols, *grid->Rows};
+    const AreaTwips area = std::holds_alternative<AreaTwips>(options.size)
+                               ? std::get<AreaTwips>(options.size)
+                               : DrawingAreaTwips(std::get<WindowLayout>(options.size).geometry);
+    return SizeGrid(options.style, area, options.cellSize, options.thickness);
 }
 
 void printMaze(std::ostream& out, const MazeChoice& choice, const GridDims& dims, const ByteGrid& page)
@@ -145,16 +265,13 @@ std::variant<MazeToolOptions, std::string> ParseMazeToolOptions(std::span<const 
 {
     MazeToolOptions options;
     ArgReader reader(args);
-    bool styleGiven = false;
-    bool seedGiven = false;
-    bool budgetGiven = false;
+    Given given;
     while (!reader.atEnd()) {
         const std::string_view option = reader.nextOption();
-        if (reader.failed() || !readOption(reader, option, options, seedGiven, budgetGiven))
+        if (reader.failed() || !readOption(reader, option, options, given))
             return reader.error();
-        styleGiven = styleGiven || option == "--style";
     }
-    if (auto problem = checkComplete(options, styleGiven, seedGiven, budgetGiven); !problem.empty())
+    if (auto problem = checkComplete(options, given); !problem.empty())
         return problem;
     return options;
 }
@@ -168,24 +285,33 @@ int RunMazeTool(std::span<const std::string_view> args, std::ostream& out, std::
     }
     const auto& options = std::get<MazeToolOptions>(parsed);
 
-    CellCounts counts;
-    if (const auto* grid = std::get_if<GridRequest>(&options.size))
-        counts = {*grid->Cols, *grid->Rows};
-    else
-        counts = SizeGrid(options.style, std::get<AreaTwips>(options.size), options.cellSize, options.thickness);
+    const CellCounts counts = requestedCells(options);
     const auto dims = GridDims::fromCells(options.style, counts.Cols, counts.Rows);
     if (!dims) {
         err << "orbivane-maze: " << describeGridProblem(options.style, counts.Cols, counts.Rows) << '\n';
         return BadUsage;
     }
+    if (options.png) {
+        if (auto problem = CheckPicture(options, *dims); !problem.empty()) {
+            err << "orbivane-maze: " << problem << '\n';
+            return BadUsage;
+        }
+    }
 
-    ByteGrid page;
-    std::vector<StackRecord> stack;
+    MazeState maze;
+    maze.Dims = *dims;
     CandidateCountClock countingClock(options.candidates.value_or(0));
     SecondsClock& chooserClock = options.candidates ? static_cast<SecondsClock&>(countingClock) : clock;
     const double budget = options.candidates ? CandidateCountClock::Budget : options.budget;
-    const MazeChoice choice = ChooseMaze(options.style, options.seed, *dims, page, stack, budget, chooserClock);
-    printMaze(out, choice, *dims, page);
+    const MazeChoice choice = ChooseMaze(options.style, options.seed, *dims, maze.Page, maze.Stack, budget, chooserClock);
+
+    if (options.png) {
+        if (auto problem = WritePicture(options, maze); !problem.empty()) {
+            err << "orbivane-maze: " << problem << '\n';
+            return BadUsage;
+        }
+    }
+    printMaze(out, choice, *dims, maze.Page);
     return 0;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "GridSizing.h"
+#include "MazePalette.h"
 #include "MazeStyle.h"
+#include "View.h"
 
 #include <optional>
 #include <span>
@@ -16,9 +18,23 @@ struct GridRequest {
     std::optional<long long> Rows;
 };
 
+// The main window's client area of one of its two layouts.
+struct WindowLayout {
+    WindowGeometry geometry;
+};
+
+struct PictureOptions {
+    int perspective = 30; // depth scroll bar position, 30..60
+    double height = 4.0;  // hedge height
+    RampDivisors divisors;
+    bool solution = false;
+};
+
 struct MazeToolOptions {
     MazeStyle style = MazeStyle::Classic;
-    std::variant<std::monostate, GridRequest, AreaTwips> size;
+    std::variant<std::monostate, GridRequest, AreaTwips, WindowLayout> size;
+    std::optional<std::string> png; // where to write the picture
+    PictureOptions picture;
     std::string seed;
     std::optional<long long> candidates;
     double budget = 0.25;
