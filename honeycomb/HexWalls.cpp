@@ -25,40 +25,44 @@ constexpr int PostFacingDownLeft = 8;
 constexpr int PostFacingDownRight = 5;
 } // namespace hexshade
 
-// One row's pieces moved to their column group and row band.
+// The pieces of one page row; walls only where Page holds a hedge.
 class RowPieces {
 public:
     RowPieces(Canvas& canvas, const View& view, const HexShapes& shapes, const ByteGrid& page, int y)
-        : canvas_(canvas), view_(view), shapes_(shapes), page_(page), y_(y), bandY_(std::numbers::sqrt3 * (y / 4))
+        : canvas_(canvas), view_(view), shapes_(shapes), page_(page), y_(y)
     {
     }
 
     void post(int x, int which, bool sideMode, int colour = 0)
     {
-        DrawHexPost(canvas_, view_, shifted(shapes_.Posts[static_cast<std::size_t>(which)], groupX(x), bandY_), sideMode,
-                    colour);
+        DrawHexPost(canvas_, view_, HexPostAt(shapes_, which, x, y_), sideMode, colour);
     }
 
     void wall(int x, int which, int colour)
     {
-        if (page_(y_, x) != cell::Hedge)
-            return;
-        DrawPieceFrontTop(canvas_, view_, shifted(shapes_.Walls[static_cast<std::size_t>(which)], groupX(x), bandY_),
-                          colour);
+        if (page_(y_, x) == cell::Hedge)
+            DrawPieceFrontTop(canvas_, view_, HexWallAt(shapes_, which, x, y_), colour);
     }
 
 private:
-    static double groupX(int x) { return HexGroupWidth * (x / 8); }
-
     Canvas& canvas_;
     const View& view_;
     const HexShapes& shapes_;
     const ByteGrid& page_;
     int y_;
-    double bandY_;
 };
 
 } // namespace
+
+TriangleFootprint HexPostAt(const HexShapes& shapes, int post, int x, int y)
+{
+    return shifted(shapes.Posts[static_cast<std::size_t>(post)], HexGroupWidth * (x / 8), std::numbers::sqrt3 * (y / 4));
+}
+
+Footprint HexWallAt(const HexShapes& shapes, int wall, int x, int y)
+{
+    return shifted(shapes.Walls[static_cast<std::size_t>(wall)], HexGroupWidth * (x / 8), std::numbers::sqrt3 * (y / 4));
+}
 
 void DrawHexPost(Canvas& canvas, const View& view, const TriangleFootprint& post, bool sideMode, int frontColour)
 {

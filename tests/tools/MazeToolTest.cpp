@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -136,6 +139,99 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"NonPositiveCell", with({"--style", "classic", "--area", "100", "100", "--cell", "0"}), "--cell"},
         BadInput{"NotANumber", with({"--style", "classic", "--area", "nan", "100"}), "nan"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace orbivane
+
+namespace orbivane {
+namespace {
+
+class MazeToolPicture : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = std::filesystem::path(testing::TempDir()) /
+              ("orbivane-png-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        file = (dir / "maze.png").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::vector<std::string_view> args(std::vector<std::string_view> extra) const
+    {
+        std::vector<std::string_view> all{"--style", "honeycomb", "--seed", "x", "--candidates", "1", "--png", file};
+        all.insert(all.end(), extra.begin(), extra.end());
+        return all;
+    }
+
+    static int redPixels(const QImage& image)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(255, 0, 0);
+        return count;
+    }
+
+    std::filesystem::path dir;
+    std::string file;
+};
+
+TEST_F(MazeToolPicture, DrawsTheWholeClientAreaOfTheLayout)
+{
+    const ToolRun small = runTool(args({"--window", "small"}));
+    ASSERT_EQ(small.status, 0) << small.err;
+    QImage image(QString::fromStdString(file));
+    ASSERT_EQ(image.size(), QSize(780, 585));
+    EXPECT_EQ(image.pixelColor(3, 3), QColor(0, 128, 128)); // the window colour
+    EXPECT_EQ(redPixels(image), 0);
+    // The text output is the same as without a picture.
+    const ToolRun text = runTool({"--style", "honeycomb", "--seed", "x", "--candidates", "1", "--window", "small"});
+    EXPECT_EQ(small.out, text.out);
+
+    const ToolRun large = runTool(args({"--window", "large", "--solution", "--perspective", "60", "--divisors", "1,1,1"}));
+    ASSERT_EQ(large.status, 0) << large.err;
+    image.load(QString::fromStdString(file));
+    ASSERT_EQ(image.size(), QSize(1000, 750));
+    EXPECT_GT(redPixels(image), 100); // the route in colour 15
+}
+
+TEST_F(MazeToolPicture, RefusesBadValuesAndLeavesNoFile)
+{
+    const std::vector<std::vector<std::string_view>> refused = {
+        {"--window", "small", "--perspective", "29"},
+        {"--window", "small", "--perspective", "61"},
+        {"--window", "small", "--height", "0"},
+        {"--window", "small", "--height", "40"}, // as high as the maze is wide
+        {"--window", "small", "--thickness", "-0.1"},
+        {"--window", "small", "--cell", "0"},
+        {"--window", "small", "--divisors", "2,1"},
+        {"--window", "small", "--divisors", "2,1,3,4"},
+        {"--window", "small", "--divisors", "a,b,c"},
+        {"--window", "small", "--divisors", "2,0,3"},
+        {"--window", "medium"},
+        {"--cols", "5", "--rows", "3"}, // a picture needs a window layout
+        {"--window", "small", "--area", "100", "100"},
+    };
+    for (const auto& extra : refused) {
+        const ToolRun run = runTool(args(extra));
+        EXPECT_EQ(run.status, BadUsage) << extra.back();
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(lines(run.err).size(), 1u) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(file)) << extra.back();
+    }
+}
+
+TEST_F(MazeToolPicture, AnUnwritableFileIsAnErrorWithNothingLeft)
+{
+    const std::string missingDir = (dir / "no" / "such" / "maze.png").string();
+    const ToolRun run = runTool({"--style", "classic", "--seed", "x", "--candidates", "1", "--window", "small", "--png", missingDir});
+    EXPECT_EQ(run.status, BadUsage);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 0);
+}
 
 } // namespace
 } // namespace orbivane
