@@ -290,6 +290,20 @@ TEST_F(FenPrinTest, TheDepthBarRestartsTheRunWithTheSameMaze)
     EXPECT_TRUE(c().CmdEffacer->isEnabled());
 }
 
+TEST_F(FenPrinTest, DraggingTheThumbWhileIdleOnlyStoresTheValue)
+{
+    start();
+    QScrollBar* bar = c().VScroll1;
+    bar->setSliderDown(true);
+    bar->setSliderPosition(40); // the thumb being dragged
+    EXPECT_EQ(stored(Setting::Perspective), QStringLiteral("40"));
+    EXPECT_EQ(maze().Phase, phase::Finished) << "nothing redraws while the thumb moves";
+    EXPECT_DOUBLE_EQ(maze().DepthAngleDeg, 62.0);
+    bar->setSliderDown(false); // released: the change handler redraws
+    EXPECT_DOUBLE_EQ(maze().DepthAngleDeg, 52.0);
+    EXPECT_TRUE(waitForMaze());
+}
+
 TEST_F(FenPrinTest, InterfaceColoursReachTheControls)
 {
     store->setColour(Setting::GradStart, 0x0000FF);
