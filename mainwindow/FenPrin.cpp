@@ -1,12 +1,19 @@
 #include "FenPrin.h"
 
+#include "CommandPictures.h"
+
+#include "KeyCodes.h"
+#include "PathDrawing.h"
 #include "SeedText.h"
 #include "TimerDispatch.h"
+#include "Walk.h"
+#include "WavResources.h"
 #include "ZibColors.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -42,8 +49,9 @@ int px(int twips)
 
 } // namespace
 
-FenPrin::FenPrin(SettingsStore& store, General& general, SecondsClock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), store_(store), general_(general), clock_(clock)
+FenPrin::FenPrin(SettingsStore& store, General& general, SecondsClock& clock, SoundPlayer& sounds, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), store_(store), general_(general), clock_(clock),
+      sounds_(sounds)
 {
     setObjectName(QStringLiteral("FenPrin"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -110,7 +118,13 @@ void FenPrin::readSounds()
 {
     soundSetting_ = store_.text(Setting::Sounds);
     soundOn_ = soundSetting_ == QStringLiteral("Oui");
+    showSoundPicture();
+}
+
+void FenPrin::showSoundPicture()
+{
     c_.CmdSons->setPicture(soundOn_ ? c_.CmdSons->downPicture() : c_.CmdSons->disabledPicture());
+    c_.CmdSons->setHoverPicture(CommandPicture(soundOn_ ? QStringLiteral("soundon-hover") : QStringLiteral("soundoff-hover")));
 }
 
 void FenPrin::readMazeValues()
@@ -374,11 +388,103 @@ void FenPrin::clearSurface()
     canvas_->clear(windowBack());
 }
 
-void FenPrin::replayPath(MazeStyle) {}
+void FenPrin::replayPath(MazeStyle style)
+{
+    const MazeState& m = state_.Maze;
+    if (style == MazeStyle::Classic)
+        ReplaySquarePath(*canvas_, state_.ViewParams, m.Trail, m.Dims, m.HedgeThickness, m.ExitReached);
+    else
+        ReplayHexPath(*canvas_, state_.ViewParams, m.Trail, m.Dims, m.ExitReached);
+    yield();
+}
 
-void FenPrin::drawSolution(MazeStyle) {}
+void FenPrin::drawSolution(MazeStyle style)
+{
+    const MazeState& m = state_.Maze;
+    if (m.Page.empty())
+        return;
+    if (style == MazeStyle::Classic)
+        DrawSquareSolution(*canvas_, state_.ViewParams, m.Page, m.Dims, m.HedgeThickness);
+    else
+        DrawHexSolution(*canvas_, state_.ViewParams, m.Page, m.Dims);
+    yield();
+}
 
-void FenPrin::congratulate() {}
+void FenPrin::congratulate()
+{
+    SonFelicitations();
+}
+
+void FenPrin::SonAvance()
+{
+    if (soundOn_)
+        PlayWavResource(sounds_, StepSound);
+}
+
+void FenPrin::SonStop()
+{
+    if (soundOn_)
+        PlayWavResource(sounds_, BumpSound);
+}
+
+void FenPrin::SonFelicitations()
+{
+    if (soundOn_)
+        PlayWavResource(sounds_, CongratulationSound);
+}
+
+MazeStyle FenPrin::currentStyle() const
+{
+    return honeycombSelected() ? MazeStyle::Honeycomb : MazeStyle::Classic;
+}
+
+void FenPrin::keyPressEvent(QKeyEvent* event)
+{
+    const int key = VirtualKeyFromQt(event->key(), event->modifiers());
+    const KeyOutcome outcome =
+        key == 0 ? KeyOutcome::Ignored : HandleWalkKey(state_.Maze, state_.ViewParams, currentStyle(), key, *canvas_, *this);
+    switch (outcome) {
+    case KeyOutcome::Ignored:
+        QWidget::keyPressEvent(event);
+        return;
+    case KeyOutcome::Beep:
+        QApplication::beep();
+        break;
+    case KeyOutcome::Consumed:
+        yield(); // the new line shows at once
+        break;
+    }
+    event->accept();
+}
+
+void FenPrin::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    setFocus(); // the window takes every key press; none of its controls takes the focus
+}
+
+void FenPrin::erasePath()
+{
+    HidePopUps();
+    EraseWalk(state_.Maze, currentStyle());
+    requestRepaint();
+}
+
+void FenPrin::showSolution()
+{
+    HidePopUps();
+    state_.Maze.SolutionShown = true;
+    drawSolution(currentStyle());
+}
+
+void FenPrin::switchSounds()
+{
+    HidePopUps();
+    soundOn_ = !soundOn_;
+    soundSetting_ = soundOn_ ? QStringLiteral("Oui") : QStringLiteral("Non");
+    showSoundPicture();
+    store_.setText(Setting::Sounds, soundSetting_);
+}
 
 void FenPrin::enableEraseAndSolution()
 {
@@ -505,9 +611,11 @@ void FenPrin::connectCommands()
     connect(c_.CmdNouveau, &ZibBttn::Click, this, &FenPrin::newMaze);
     connect(c_.CmdReduire, &ZibBttn::Click, this, &QWidget::showMinimized);
     connect(c_.CmdFermer, &ZibBttn::Click, this, &FenPrin::closeProgram);
-    // Commands whose own behaviour comes with the play and dialog features: for now they
-    // only close the menus.
-    for (ZibBttn* b : {c_.CmdEffacer, c_.CmdSolution, c_.CmdSons, c_.CmdParam, c_.CmdAide})
+    connect(c_.CmdEffacer, &ZibBttn::Click, this, &FenPrin::erasePath);
+    connect(c_.CmdSolution, &ZibBttn::Click, this, &FenPrin::showSolution);
+    connect(c_.CmdSons, &ZibBttn::Click, this, &FenPrin::switchSounds);
+    // The dialogs come with their own features; until then a click only closes the menus.
+    for (ZibBttn* b : {c_.CmdParam, c_.CmdAide})
         connect(b, &ZibBttn::Click, this, &FenPrin::HidePopUps);
     connect(c_.VScroll1, &QScrollBar::valueChanged, this, &FenPrin::depthChanged);
     connect(c_.VScroll1, &QScrollBar::sliderMoved, this, &FenPrin::depthDragged);

@@ -7,6 +7,8 @@
 #include "QImageCanvas.h"
 #include "SecondsClock.h"
 #include "SettingsStore.h"
+#include "SoundCues.h"
+#include "SoundPlayer.h"
 #include "WindowLayouts.h"
 #include "ZibPanelHost.h"
 
@@ -21,11 +23,11 @@ namespace orbivane {
 // The main window: a borderless frame of gradient buttons around the maze picture, the
 // command column and three pop-up menus. It owns the maze state and draws the maze in timer
 // slices into an off-screen surface, which it shows after every slice.
-class FenPrin : public QWidget, public DriverHost, public zibpanel::ZibPanelHost {
+class FenPrin : public QWidget, public DriverHost, public zibpanel::ZibPanelHost, public SoundCues {
     Q_OBJECT
 
 public:
-    FenPrin(SettingsStore& store, General& general, SecondsClock& clock, QWidget* parent = nullptr);
+    FenPrin(SettingsStore& store, General& general, SecondsClock& clock, SoundPlayer& sounds, QWidget* parent = nullptr);
     ~FenPrin() override;
 
     // The start-up sequence: settings, colours, captions, depth and size, then show. Closes
@@ -63,6 +65,12 @@ public:
     void congratulate() override;
     void enableEraseAndSolution() override;
 
+    // SoundCues: each plays its clip to the end when the sounds are on.
+    void SonAvance() override;
+    void SonStop() override;
+    void SonFelicitations() override;
+    bool soundOn() const { return soundOn_; }
+
     // ZibPanelHost: the window keeps the tooltips of its panels.
     QFont ambientFont() const override { return font(); }
     std::optional<QString> toolTipFor(const zibpanel::ZibPanel& panel) const override;
@@ -73,6 +81,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void connectCommands();
@@ -100,11 +110,17 @@ private:
     void depthDragged(int value);
     void setDepth(int value);
     void clearPicture();
+    void erasePath();
+    void showSolution();
+    void switchSounds();
+    void showSoundPicture();
+    MazeStyle currentStyle() const;
     Rgb windowBack() const;
 
     SettingsStore& store_;
     General& general_;
     SecondsClock& clock_;
+    SoundPlayer& sounds_;
     MazeWindowState state_;
     QImage surface_;
     std::unique_ptr<QImageCanvas> canvas_;

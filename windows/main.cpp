@@ -4,6 +4,7 @@
 #include "General.h"
 #include "InstanceLock.h"
 #include "SecondCopyQuestion.h"
+#include "SdlSoundPlayer.h"
 #include "SecondsClock.h"
 #include "SettingsStore.h"
 
@@ -26,9 +27,10 @@ int main(int argc, char** argv)
     orbivane::SettingsStore store;
     orbivane::General general;
     orbivane::SystemSecondsClock clock;
+    orbivane::SdlSoundPlayer sounds;
     std::unique_ptr<orbivane::FenPrin> mainWindow;
     orbivane::Demarrer start([&](orbivane::Demarrer& startWindow) {
-        mainWindow = std::make_unique<orbivane::FenPrin>(store, general, clock);
+        mainWindow = std::make_unique<orbivane::FenPrin>(store, general, clock, sounds);
         mainWindow->load(&startWindow);
     });
     start.show();

@@ -1,4 +1,9 @@
+#include "DirectionTables.h"
 #include "FenPrin.h"
+#include "KeyCodes.h"
+#include "Walk.h"
+#include "WavResources.h"
+#include "RecordingSoundPlayer.h"
 #include "SteppingClock.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +30,7 @@ protected:
     // Starts the window on the store as it is, and waits for its first maze.
     FenPrin& start()
     {
-        window = std::make_unique<FenPrin>(*store, general, clock);
+        window = std::make_unique<FenPrin>(*store, general, clock, sounds);
         window->load();
         waitForMaze();
         return *window;
@@ -46,6 +51,7 @@ protected:
     std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>(path());
     General general;
     testing_support::SteppingClock clock;
+    testing_support::RecordingSoundPlayer sounds;
     std::unique_ptr<FenPrin> window;
 };
 
@@ -317,6 +323,158 @@ TEST_F(FenPrinTest, InterfaceColoursReachTheControls)
     EXPECT_EQ(c().Presets[7]->foreColor(), 0x00FF00u);
     EXPECT_EQ(c().Line2->colour(), QColor(0, 255, 0));
     EXPECT_EQ(c().CmdFermer->highlightColor(), 0xDEFF6Cu);
+}
+
+struct QtKeyCase {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int virtualKey;
+};
+
+class KeyCodesTest : public testing::TestWithParam<QtKeyCase> {};
+
+TEST_P(KeyCodesTest, QtKeysMapOntoTheWalkKeys)
+{
+    EXPECT_EQ(VirtualKeyFromQt(GetParam().key, GetParam().modifiers), GetParam().virtualKey);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyCodesTest,
+    testing::Values(QtKeyCase{Qt::Key_Left, Qt::NoModifier, 37}, QtKeyCase{Qt::Key_Up, Qt::NoModifier, 38},
+                    QtKeyCase{Qt::Key_Right, Qt::NoModifier, 39}, QtKeyCase{Qt::Key_Down, Qt::NoModifier, 40},
+                    QtKeyCase{Qt::Key_Home, Qt::NoModifier, 36}, QtKeyCase{Qt::Key_End, Qt::NoModifier, 35},
+                    QtKeyCase{Qt::Key_PageUp, Qt::NoModifier, 33}, QtKeyCase{Qt::Key_PageDown, Qt::NoModifier, 34},
+                    // Num Lock on: the keypad digits.
+                    QtKeyCase{Qt::Key_8, Qt::KeypadModifier, 104}, QtKeyCase{Qt::Key_1, Qt::KeypadModifier, 97},
+                    QtKeyCase{Qt::Key_9, Qt::KeypadModifier, 105}, QtKeyCase{Qt::Key_4, Qt::KeypadModifier, 100},
+                    // Num Lock off: the keypad sends the navigation keys.
+                    QtKeyCase{Qt::Key_Up, Qt::KeypadModifier, 38}, QtKeyCase{Qt::Key_Home, Qt::KeypadModifier, 36},
+                    QtKeyCase{Qt::Key_PageDown, Qt::KeypadModifier, 34},
+                    // Shift is ignored; the digits of the main keyboard are not walk keys.
+                    QtKeyCase{Qt::Key_Left, Qt::ShiftModifier, 37}, QtKeyCase{Qt::Key_8, Qt::NoModifier, 0},
+                    QtKeyCase{Qt::Key_Clear, Qt::KeypadModifier, 0}, QtKeyCase{Qt::Key_A, Qt::NoModifier, 0}));
+
+// The keys that walk the solution route of Page from the entrance out through the exit.
+std::vector<Qt::Key> routeKeys(const MazeState& m, bool honeycomb)
+{
+    static const Qt::Key classicKeys[] = {Qt::Key_Left, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up};
+    static const Qt::Key hexKeys[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+    std::vector<Qt::Key> keys;
+    int x = honeycomb ? 3 : 1;
+    int y = honeycomb ? 2 : 1;
+    int px = x;
+    int py = -y;
+    while (y < m.Dims.MaxY) {
+        for (int p = 0; p < (honeycomb ? 6 : 4); ++p) {
+            const int dx = honeycomb ? HexDX[static_cast<std::size_t>(p)] : SquareDX[static_cast<std::size_t>(p)];
+            const int dy = honeycomb ? HexDY[static_cast<std::size_t>(p)] : SquareDY[static_cast<std::size_t>(p)];
+            if (m.Page(y + dy, x + dx) != cell::Route || (x + 2 * dx == px && y + 2 * dy == py))
+                continue;
+            keys.push_back(honeycomb ? hexKeys[p] : classicKeys[p]);
+            px = x;
+            py = y;
+            x += 2 * dx;
+            y += 2 * dy;
+            break;
+        }
+    }
+    return keys;
+}
+
+TEST_F(FenPrinTest, WalkingTheRouteWithTheKeyboardReachesTheExitInBothStyles)
+{
+    const QByteArray bravo = *LoadWavResource(CongratulationSound);
+    const QByteArray step = *LoadWavResource(StepSound);
+    for (const char* style : {"C", "N"}) {
+        store->setText(Setting::Style, QString::fromLatin1(style));
+        sounds.clips.clear();
+        FenPrin& w = start();
+        const bool honeycomb = style[0] == 'N';
+        ASSERT_EQ(w.honeycombSelected(), honeycomb);
+        QTest::mouseClick(c().CmdNouveau, Qt::LeftButton); // a button was clicked: keys still reach the window
+        ASSERT_TRUE(waitForMaze());
+        ASSERT_EQ(QApplication::focusWidget(), &w);
+        const auto keys = routeKeys(maze(), honeycomb);
+        ASSERT_FALSE(keys.empty());
+        for (Qt::Key key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(maze().ExitReached) << style;
+        EXPECT_EQ(sounds.clips.count(bravo), 1);
+        EXPECT_EQ(sounds.clips.count(step), static_cast<qsizetype>(keys.size()));
+
+        // Every repaint of a finished walk congratulates again.
+        c().VScroll1->setValue(c().VScroll1->value() + 1);
+        ASSERT_TRUE(waitForMaze());
+        EXPECT_EQ(sounds.clips.count(bravo), 2);
+        EXPECT_TRUE(maze().ExitReached);
+        window.reset();
+    }
+}
+
+TEST_F(FenPrinTest, KeysWhileDrawingOrWithTheSolutionShownChangeNothing)
+{
+    start();
+    QTest::mouseClick(c().CmdNouveau, Qt::LeftButton);
+    const ByteGrid trail = maze().Trail;
+    QTest::keyClick(window.get(), Qt::Key_Down);
+    EXPECT_LT(maze().Phase, phase::Finished);
+    ASSERT_TRUE(waitForMaze());
+
+    QTest::mouseClick(c().CmdSolution, Qt::LeftButton);
+    EXPECT_TRUE(maze().SolutionShown);
+    const ByteGrid shown = maze().Trail;
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Up})
+        QTest::keyClick(window.get(), key);
+    EXPECT_EQ(maze().Trail, shown);
+    EXPECT_TRUE(sounds.clips.isEmpty());
+    int red = 0;
+    const QImage& picture = window->surface();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            red += picture.pixelColor(x, y) == QColor(255, 0, 0);
+    EXPECT_GT(red, 200) << "the route in the solution colour";
+}
+
+TEST_F(FenPrinTest, EraseStartsTheWalkAgainOnTheSameMaze)
+{
+    start();
+    const auto keys = routeKeys(maze(), false);
+    for (std::size_t i = 0; i < 3 && i < keys.size(); ++i)
+        QTest::keyClick(window.get(), keys[i]);
+    const ByteGrid page = maze().Page;
+    QTest::mouseClick(c().CmdEffacer, Qt::LeftButton);
+    EXPECT_EQ(maze().Phase, phase::Start);
+    ASSERT_TRUE(waitForMaze());
+    EXPECT_EQ(maze().Page, page);
+    EXPECT_EQ(maze().PosX, 1);
+    EXPECT_EQ(maze().PosY, 1);
+    int walked = 0;
+    for (int y = 1; y < maze().Dims.MaxY; y += 2)
+        for (int x = 1; x < maze().Dims.MaxX; x += 2)
+            walked += maze().Trail(y, x) == cell::Route;
+    EXPECT_EQ(walked, 1) << "only the entrance cell";
+}
+
+TEST_F(FenPrinTest, TheSoundButtonSwitchesAndRemembers)
+{
+    store->setText(Setting::Sounds, QStringLiteral("oui"));
+    start();
+    EXPECT_FALSE(window->soundOn());
+    EXPECT_EQ(c().CmdSons->picture().toImage(), c().CmdSons->disabledPicture().toImage());
+    QTest::keyClick(window.get(), routeKeys(maze(), false).front());
+    QTest::keyClick(window.get(), Qt::Key_Up); // back: still silent
+    EXPECT_TRUE(sounds.clips.isEmpty()) << "sounds off plays and loads nothing";
+
+    QTest::mouseClick(c().CmdSons, Qt::LeftButton);
+    EXPECT_TRUE(window->soundOn());
+    EXPECT_EQ(stored(Setting::Sounds), QStringLiteral("Oui"));
+    EXPECT_EQ(c().CmdSons->picture().toImage(), c().CmdSons->downPicture().toImage());
+    QTest::keyClick(window.get(), Qt::Key_Up); // the entrance: a bump
+    ASSERT_EQ(sounds.clips.size(), 1);
+    EXPECT_EQ(sounds.clips.front(), *LoadWavResource(BumpSound));
+
+    QTest::mouseClick(c().CmdSons, Qt::LeftButton);
+    EXPECT_EQ(stored(Setting::Sounds), QStringLiteral("Non"));
 }
 
 } // namespace

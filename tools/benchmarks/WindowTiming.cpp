@@ -40,6 +40,11 @@ public:
     int slices = 0;
 };
 
+class Silence final : public SoundPlayer {
+public:
+    void play(std::span<const std::uint8_t>) override {}
+};
+
 bool finished(const FenPrin& window)
 {
     const MazeState& m = window.mazeState().Maze;
@@ -61,13 +66,14 @@ int main(int argc, char** argv)
     TimingApplication app(argc, argv);
     QTemporaryDir dir;
     SystemSecondsClock clock;
+    Silence silence;
 
     {
         SettingsStore store(dir.filePath(QStringLiteral("small.ini")));
         General general;
         QElapsedTimer since;
         since.start();
-        FenPrin window(store, general, clock);
+        FenPrin window(store, general, clock, silence);
         window.load();
         const double first = untilDrawn(window, since);
         std::printf("small layout: first maze fully drawn %.0f ms after start (%d x %d cells)\n", first,
@@ -81,7 +87,7 @@ int main(int argc, char** argv)
         store.setText(Setting::HedgeThickness, QStringLiteral("0.2"));
         store.setText(Setting::Style, QString::fromLatin1(style));
         General general;
-        FenPrin window(store, general, clock);
+        FenPrin window(store, general, clock, silence);
         app.longestSlice = app.chooserSlice = 0;
         app.slices = 0;
         QElapsedTimer since;
