@@ -80,22 +80,16 @@ void floorEdgeSlice(MazeWindowState& state, DriverHost& host)
 
 void rowSlice(MazeWindowState& state, DriverHost& host)
 {
-    MazeState& maze = state.Maze;
-    DrawingCursors& cursors = state.Cursors;
-    host.paletteOn();
-    if (cursors.RowCursor > maze.Dims.MaxY) {
-        maze.Phase = phase::Finished;
-    } else {
+    RowsSlice(state, host, Style, [&] {
+        DrawingCursors& cursors = state.Cursors;
         if (state.ViewParams.HedgesDrawable)
-            DrawHexRow(host.canvas(), state.ViewParams, cursors.Hex, maze.Page, maze.Dims, cursors.RowCursor);
+            DrawHexRow(host.canvas(), state.ViewParams, cursors.Hex, state.Maze.Page, state.Maze.Dims, cursors.RowCursor);
         if (++cursors.HexRowPhase == 4) {
             cursors.HexRowPhase = 0;
             cursors.RowY += s;
         }
         cursors.RowCursor = static_cast<std::int16_t>(cursors.RowCursor + 1);
-    }
-    host.paletteOff();
-    EndSlice(state, host, Style, true);
+    });
 }
 
 } // namespace
@@ -104,10 +98,7 @@ void DrawHexMaze(MazeWindowState& state, DriverHost& host)
 {
     switch (state.Maze.Phase) {
     case phase::Start:
-        if (!RunSetUpSlice(state, host, Style))
-            return;
-        state.Maze.Phase = phase::Floor;
-        EndSlice(state, host, Style, false);
+        SetUpSlice(state, host, Style);
         return;
     case phase::Floor:
         tablesSlice(state, host);

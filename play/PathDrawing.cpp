@@ -20,18 +20,35 @@ struct Cell {
     friend bool operator==(const Cell&, const Cell&) = default;
 };
 
-// The first direction from c whose link is on the route and does not lead back to previous.
-template <class StepOf>
-bool nextOnRoute(const ByteGrid& page, int directions, Cell c, Cell previous, StepOf step, Cell& link, Cell& next)
+// Draws the route marked 1 in Page from the start cell out through the exit: at each cell the
+// first direction whose link is on the route and does not lead back. centreOf gives the model
+// centre of the next cell from the current one.
+template <class CentreOf>
+void followRoute(Canvas& canvas, const View& view, const ByteGrid& page, const GridDims& dims, int directions,
+                 const std::int16_t* DX, const std::int16_t* DY, Cell c, Cell previous, ModelXY centre,
+                 ModelXY entranceFrom, CentreOf centreOf)
 {
-    for (int p = 0; p < directions; ++p) {
-        const auto [dx, dy] = step(p);
-        link = {c.x + dx, c.y + dy};
-        next = {link.x + dx, link.y + dy};
-        if (page(link.y, link.x) == cell::Route && next != previous)
-            return true;
+    DrawPathSegment(canvas, view, entranceFrom.x, entranceFrom.y, centre.x, centre.y, shade::Solution);
+    // A route visits each cell once; the bound only guards a grid that is not a carved maze.
+    for (int visited = 0; visited <= dims.CellCount; ++visited) {
+        Cell next{};
+        bool found = false;
+        for (int p = 0; p < directions && !found; ++p) {
+            next = {c.x + 2 * DX[p], c.y + 2 * DY[p]};
+            found = page(c.y + DY[p], c.x + DX[p]) == cell::Route && next != previous;
+        }
+        if (!found)
+            return;
+        if (next.y >= dims.MaxY) {
+            DrawPathSegment(canvas, view, centre.x, centre.y, centre.x, view.ModelDepth, shade::Solution);
+            return;
+        }
+        const ModelXY nextCentre = centreOf(c, next, centre);
+        DrawPathSegment(canvas, view, centre.x, centre.y, nextCentre.x, nextCentre.y, shade::Solution);
+        previous = c;
+        c = next;
+        centre = nextCentre;
     }
-    return false;
 }
 
 bool walked(std::uint8_t value)
@@ -121,60 +138,23 @@ void DrawPathSegment(Canvas& canvas, const View& view, double x1, double y1, dou
 
 void DrawSquareSolution(Canvas& canvas, const View& view, const ByteGrid& page, const GridDims& dims, double t)
 {
-    Cell c{1, 1};
-    Cell previous{1, -1}; // beyond the entrance, so the search never leaves through it
-    double cx = (t + 1) / 2;
-    double cy = (t + 1) / 2;
-    DrawPathSegment(canvas, view, cx, t / 2, cx, cy, shade::Solution);
-    auto step = [](int p) { return std::pair<int, int>{SquareDX[static_cast<std::size_t>(p)], SquareDY[static_cast<std::size_t>(p)]}; };
-    // A route visits each cell once; the bound only guards a grid that is not a carved maze.
-    for (int visited = 0; visited <= dims.CellCount; ++visited) {
-        Cell link;
-        Cell next;
-        if (!nextOnRoute(page, 4, c, previous, step, link, next))
-            return;
-        if (next.y >= dims.MaxY) {
-            DrawPathSegment(canvas, view, cx, cy, cx, view.ModelDepth, shade::Solution);
-            return;
-        }
-        const double nx = cx + (link.x - c.x);
-        const double ny = cy + (link.y - c.y);
-        DrawPathSegment(canvas, view, cx, cy, nx, ny, shade::Solution);
-        previous = c;
-        c = next;
-        cx = nx;
-        cy = ny;
-    }
+    const double first = (t + 1) / 2;
+    // The start's previous cell lies beyond the entrance, so the search never leaves through it.
+    followRoute(canvas, view, page, dims, 4, SquareDX.data(), SquareDY.data(), Cell{1, 1}, Cell{1, -1},
+                ModelXY{first, first}, ModelXY{first, t / 2}, [](Cell c, Cell next, ModelXY centre) {
+                    return ModelXY{centre.x + (next.x - c.x) / 2.0, centre.y + (next.y - c.y) / 2.0};
+                });
 }
 
 void DrawHexSolution(Canvas& canvas, const View& view, const ByteGrid& page, const GridDims& dims)
 {
-    Cell c{3, 2};
-    Cell previous{3, -2};
-    double cx = 1.0;
-    double cy = s / 2;
-    DrawPathSegment(canvas, view, 1.0, 0.0, cx, cy, shade::Solution);
-    auto step = [](int p) { return std::pair<int, int>{HexDX[static_cast<std::size_t>(p)], HexDY[static_cast<std::size_t>(p)]}; };
-    for (int visited = 0; visited <= dims.CellCount; ++visited) {
-        Cell link;
-        Cell next;
-        if (!nextOnRoute(page, 6, c, previous, step, link, next))
-            return;
-        if (next.y >= dims.MaxY) {
-            DrawPathSegment(canvas, view, cx, cy, cx, view.ModelDepth, shade::Solution);
-            return;
-        }
-        const int rows = next.y - c.y;
-        const double sign = next.x > c.x ? 1.0 : -1.0;
-        const bool straight = rows == 4 || rows == -4;
-        const double nx = straight ? cx : cx + sign * 1.5;
-        const double ny = cy + (straight ? s : s / 2) * (rows > 0 ? 1 : -1);
-        DrawPathSegment(canvas, view, cx, cy, nx, ny, shade::Solution);
-        previous = c;
-        c = next;
-        cx = nx;
-        cy = ny;
-    }
+    followRoute(canvas, view, page, dims, 6, HexDX.data(), HexDY.data(), Cell{3, 2}, Cell{3, -2}, ModelXY{1.0, s / 2},
+                ModelXY{1.0, 0.0}, [](Cell c, Cell next, ModelXY centre) {
+                    const int rows = next.y - c.y;
+                    if (rows == 4 || rows == -4)
+                        return ModelXY{centre.x, centre.y + (rows > 0 ? s : -s)};
+                    return ModelXY{centre.x + (next.x > c.x ? 1.5 : -1.5), centre.y + (rows > 0 ? s / 2 : -s / 2)};
+                });
 }
 
 } // namespace orbivane

@@ -19,14 +19,8 @@ void runFinalActions(MazeWindowState& state, DriverHost& host, MazeStyle style)
     host.enableEraseAndSolution();
 }
 
-} // namespace
-
-AreaTwips DrawingAreaTwips(const WindowGeometry& g)
-{
-    return {g.areaWidth() * TwipsPerPixel, g.areaHeight() * TwipsPerPixel};
-}
-
-bool RunSetUpSlice(MazeWindowState& state, DriverHost& host, MazeStyle style)
+// False when the run must stop (Phase changed meanwhile, or no maze could be made).
+bool runSetUp(MazeWindowState& state, DriverHost& host, MazeStyle style)
 {
     MazeState& maze = state.Maze;
     if (maze.NewMazeWanted && !RunNewMazeSequence(maze, style, DrawingAreaTwips(host.geometry()), host.clock())) {
@@ -45,6 +39,21 @@ bool RunSetUpSlice(MazeWindowState& state, DriverHost& host, MazeStyle style)
         maze.ViewDirty = false;
     }
     return maze.Phase == phase::Start;
+}
+
+} // namespace
+
+AreaTwips DrawingAreaTwips(const WindowGeometry& g)
+{
+    return {g.areaWidth() * TwipsPerPixel, g.areaHeight() * TwipsPerPixel};
+}
+
+void SetUpSlice(MazeWindowState& state, DriverHost& host, MazeStyle style)
+{
+    if (!runSetUp(state, host, style))
+        return; // without yielding or re-arming the timer
+    state.Maze.Phase = phase::Floor;
+    EndSlice(state, host, style, false);
 }
 
 void EndSlice(MazeWindowState& state, DriverHost& host, MazeStyle style, bool rowsSlice)

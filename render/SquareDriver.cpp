@@ -27,21 +27,16 @@ void floorSlice(MazeWindowState& state, DriverHost& host)
 
 void rowPairSlice(MazeWindowState& state, DriverHost& host)
 {
-    MazeState& maze = state.Maze;
-    DrawingCursors& cursors = state.Cursors;
-    host.paletteOn();
-    if (cursors.RowCursor > maze.Dims.MaxY) {
-        maze.Phase = phase::Finished;
-    } else {
+    RowsSlice(state, host, Style, [&] {
+        DrawingCursors& cursors = state.Cursors;
+        const MazeState& maze = state.Maze;
         if (state.ViewParams.HedgesDrawable)
             cursors.RowCursor = static_cast<std::int16_t>(DrawSquareRowPair(
                 host.canvas(), state.ViewParams, cursors.Square, maze.Page, maze.Dims, cursors.RowCursor, cursors.RowY));
         else
             cursors.RowCursor = static_cast<std::int16_t>(cursors.RowCursor + 2);
         cursors.RowY += 1.0;
-    }
-    host.paletteOff();
-    EndSlice(state, host, Style, true);
+    });
 }
 
 } // namespace
@@ -50,10 +45,7 @@ void DrawSquareMaze(MazeWindowState& state, DriverHost& host)
 {
     switch (state.Maze.Phase) {
     case phase::Start:
-        if (!RunSetUpSlice(state, host, Style))
-            return;
-        state.Maze.Phase = phase::Floor;
-        EndSlice(state, host, Style, false);
+        SetUpSlice(state, host, Style);
         return;
     case phase::Floor:
         floorSlice(state, host);
