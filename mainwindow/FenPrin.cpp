@@ -634,7 +634,7 @@ void FenPrin::connectMenus()
     connect(c_.CmdBulAide, &ZibBttn::Click, this, &FenPrin::switchTooltips);
     connect(c_.CmdChangeTaille, &ZibBttn::Click, this, &FenPrin::changeSize);
     connect(c_.CmdSupprCle, &ZibBttn::Click, this, &FenPrin::uninstall);
-    auto hides = [this](ZibBttn* item, zibpanel::ZibPanel* menu) { connect(item, &ZibBttn::Click, menu, &QWidget::hide); };
+    auto hides = [](ZibBttn* item, zibpanel::ZibPanel* menu) { QObject::connect(item, &ZibBttn::Click, menu, &QWidget::hide); };
     hides(c_.CmdFerMnu, c_.PopUpInfos);
     hides(c_.CmdFerMnuCoulLab, c_.PopUpCoulLab);
     // The presets, the colour commands and the about box come with their own features; until

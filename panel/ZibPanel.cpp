@@ -10,13 +10,13 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMessageBox>
-#include <QMetaClassInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include <array>
+#include <cstring>
 #include <utility>
 
 namespace zibpanel {
@@ -149,6 +149,40 @@ const char* memberName(int id)
             return member.name;
     return nullptr;
 }
+
+// The members' descriptions for designers.
+constexpr std::array<std::pair<const char*, const char*>, 30> Descriptions{{
+    {"Caption", "Renvoie ou définit le texte affiché dans le contrôle."},
+    {"CaptionAlign", "Renvoie ou définit la position du texte affiché dans le contrôle."},
+    {"BackColor", "Renvoie ou définit la couleur de fond du contrôle."},
+    {"ForeColor", "Renvoie ou définit la couleur du texte affiché par le contrôle."},
+    {"Enabled", "Renvoie ou définit si le contrôle répond aux actions de l'utilisateur.Un texte vertical (CaptionSens = CaptionVertical) n'est jamais affiché grisé."},
+    {"Font", "Renvoie ou définit le style de police utilisé par le contrôle."},
+    {"BorderStyle", "Renvoie ou définit le style de bordure du contrôle."},
+    {"Picture", "Renvoie ou définit un graphisme à afficher dans un contrôle."},
+    {"GradientBackColor", "Renvoie ou définit si le contrôle affiche un dégradé de couleur."},
+    {"GradientColorStart", "Renvoie ou définit la couleur de début du dégradé."},
+    {"GradientColorEnd", "Renvoie ou définit la couleur de fin du dégradé."},
+    {"GradientSens", "Renvoie ou définit le sens du dégradé."},
+    {"hdc", "Renvoie un descripteur (issu de Microsoft Windows) vers le contexte du périphérique de l'objet."},
+    {"hWnd", "Renvoie un descripteur (issu de Microsoft Windows) vers une fenêtre d'objet."},
+    {"ToolTipText", "Renvoie ou définit le texte de l'info-bulle qui s'affiche lorsque la souris est placée sur le contrôle."},
+    {"ShowAboutBox", "Affiche la boite de dialogue À propos de."},
+    {"URLPicture", "Renvoie ou définit l'adresse URL de l'image à télécharger dans la propriété Picture.."},
+    {"MouseIcon", "Définit une icône de souris personnalisée."},
+    {"MousePointer", "Renvoie ou définit le type de pointeur de souris affiché lorsqu'il recouvre une partie de l'objet."},
+    {"CaptionSens", "Renvoie ou définit le sens du texte dans le contrôle. Le sens vertical ne fonctionne qu'avec les polices TrueType."},
+    {"MaskColor", "Renvoie ou définit la couleur spécifiant les zones transparentes dans le MaskPicture."},
+    {"UseMaskColor", "Renvoie ou définit si la couleur de MaskColor est utilisée comme masque, c'est-à-dire pour rendre des zones transparentes."},
+    {"OLEDrag", "Initie un événement OLE glisser-déplacer avec comme source le contrôle donné."},
+    {"OLEDropMode", "Renvoie ou définit si cet objet peut agir comme une cible OLE de glisser-déplacer."},
+    {"OLECompleteDrag", "Survient au contrôle source d'une opération de glisser-déplacer OLE après la fin ou l'annulation d'un glisser-déplacer manuel ou automatique."},
+    {"OLEDragDrop", "Survient lorsque des données sont lâchées sur un contrôle via une opération de glisser-déplacer OLE, alors que OLEDropMode est défini sur manuel."},
+    {"OLEDragOver", "Survient lorsque la souris est déplacée sur le contrôle au cours d'une opération de glisser-déplacer OLE, si sa propriété OLEDropMode est définie sur manuelle."},
+    {"OLEGiveFeedback", "Survient au contrôle source d'une opération de glisser-déplacer OLE lorsque le curseur de la souris doit être modifié."},
+    {"OLESetData", "Survient au contrôle source d'une opération de glisser-déplacer OLE lorsque la cible demande des données qui n'étaient pas fournies au DataObject durant l'événement OLEDragStart."},
+    {"OLEStartDrag", "Survient lorsqu'une opération de glisser-déplacer OLE est initialisée manuellement ou automatiquement."},
+}};
 
 // Drag data that asks the panel for a format the drop target wants but the drag did not
 // supply.
@@ -461,9 +495,10 @@ bool ZibPanel::invokeById(int memberId)
 
 QString ZibPanel::memberDescription(const char* member)
 {
-    const QMetaObject& meta = staticMetaObject;
-    const int index = meta.indexOfClassInfo(QByteArray("description:") + member);
-    return index < 0 ? QString() : QString::fromUtf8(meta.classInfo(index).value());
+    for (const auto& [name, text] : Descriptions)
+        if (std::strcmp(name, member) == 0)
+            return QString::fromUtf8(text);
+    return {};
 }
 
 // --- persistence ------------------------------------------------------------------------

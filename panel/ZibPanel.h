@@ -29,54 +29,6 @@ class ZibPropertyBag;
 // colour n.
 class ZIBPANEL6_EXPORT ZibPanel : public QWidget {
     Q_OBJECT
-    Q_CLASSINFO("description:Caption", "Renvoie ou définit le texte affiché dans le contrôle.")
-    Q_CLASSINFO("description:CaptionAlign", "Renvoie ou définit la position du texte affiché dans le contrôle.")
-    Q_CLASSINFO("description:BackColor", "Renvoie ou définit la couleur de fond du contrôle.")
-    Q_CLASSINFO("description:ForeColor", "Renvoie ou définit la couleur du texte affiché par le contrôle.")
-    Q_CLASSINFO("description:Enabled", "Renvoie ou définit si le contrôle répond aux actions de l'utilisateur.Un texte "
-                                       "vertical (CaptionSens = CaptionVertical) n'est jamais affiché grisé.")
-    Q_CLASSINFO("description:Font", "Renvoie ou définit le style de police utilisé par le contrôle.")
-    Q_CLASSINFO("description:BorderStyle", "Renvoie ou définit le style de bordure du contrôle.")
-    Q_CLASSINFO("description:Picture", "Renvoie ou définit un graphisme à afficher dans un contrôle.")
-    Q_CLASSINFO("description:GradientBackColor", "Renvoie ou définit si le contrôle affiche un dégradé de couleur.")
-    Q_CLASSINFO("description:GradientColorStart", "Renvoie ou définit la couleur de début du dégradé.")
-    Q_CLASSINFO("description:GradientColorEnd", "Renvoie ou définit la couleur de fin du dégradé.")
-    Q_CLASSINFO("description:GradientSens", "Renvoie ou définit le sens du dégradé.")
-    Q_CLASSINFO("description:hdc",
-                "Renvoie un descripteur (issu de Microsoft Windows) vers le contexte du périphérique de l'objet.")
-    Q_CLASSINFO("description:hWnd", "Renvoie un descripteur (issu de Microsoft Windows) vers une fenêtre d'objet.")
-    Q_CLASSINFO("description:ToolTipText", "Renvoie ou définit le texte de l'info-bulle qui s'affiche lorsque la souris "
-                                           "est placée sur le contrôle.")
-    Q_CLASSINFO("description:ShowAboutBox", "Affiche la boite de dialogue À propos de.")
-    Q_CLASSINFO("description:URLPicture",
-                "Renvoie ou définit l'adresse URL de l'image à télécharger dans la propriété Picture..")
-    Q_CLASSINFO("description:MouseIcon", "Définit une icône de souris personnalisée.")
-    Q_CLASSINFO("description:MousePointer", "Renvoie ou définit le type de pointeur de souris affiché lorsqu'il recouvre "
-                                            "une partie de l'objet.")
-    Q_CLASSINFO("description:CaptionSens", "Renvoie ou définit le sens du texte dans le contrôle. Le sens vertical ne "
-                                           "fonctionne qu'avec les polices TrueType.")
-    Q_CLASSINFO("description:MaskColor",
-                "Renvoie ou définit la couleur spécifiant les zones transparentes dans le MaskPicture.")
-    Q_CLASSINFO("description:UseMaskColor", "Renvoie ou définit si la couleur de MaskColor est utilisée comme masque, "
-                                            "c'est-à-dire pour rendre des zones transparentes.")
-    Q_CLASSINFO("description:OLEDrag", "Initie un événement OLE glisser-déplacer avec comme source le contrôle donné.")
-    Q_CLASSINFO("description:OLEDropMode",
-                "Renvoie ou définit si cet objet peut agir comme une cible OLE de glisser-déplacer.")
-    Q_CLASSINFO("description:OLECompleteDrag", "Survient au contrôle source d'une opération de glisser-déplacer OLE "
-                                               "après la fin ou l'annulation d'un glisser-déplacer manuel ou automatique.")
-    Q_CLASSINFO("description:OLEDragDrop", "Survient lorsque des données sont lâchées sur un contrôle via une opération "
-                                           "de glisser-déplacer OLE, alors que OLEDropMode est défini sur manuel.")
-    Q_CLASSINFO("description:OLEDragOver", "Survient lorsque la souris est déplacée sur le contrôle au cours d'une "
-                                           "opération de glisser-déplacer OLE, si sa propriété OLEDropMode est définie "
-                                           "sur manuelle.")
-    Q_CLASSINFO("description:OLEGiveFeedback", "Survient au contrôle source d'une opération de glisser-déplacer OLE "
-                                               "lorsque le curseur de la souris doit être modifié.")
-    Q_CLASSINFO("description:OLESetData", "Survient au contrôle source d'une opération de glisser-déplacer OLE lorsque "
-                                          "la cible demande des données qui n'étaient pas fournies au DataObject durant "
-                                          "l'événement OLEDragStart.")
-    Q_CLASSINFO("description:OLEStartDrag",
-                "Survient lorsqu'une opération de glisser-déplacer OLE est initialisée manuellement ou automatiquement.")
-
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(zibpanel::CaptionAlignConstants CaptionAlign READ captionAlign WRITE setCaptionAlign)
     Q_PROPERTY(quint32 BackColor READ backColor WRITE setBackColor)

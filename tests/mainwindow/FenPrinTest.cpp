@@ -1,6 +1,7 @@
 #include "DirectionTables.h"
 #include "FenPrin.h"
 #include "KeyCodes.h"
+#include "SdlSoundPlayer.h"
 #include "Walk.h"
 #include "WavResources.h"
 #include "RecordingSoundPlayer.h"
@@ -453,6 +454,20 @@ TEST_F(FenPrinTest, EraseStartsTheWalkAgainOnTheSameMaze)
         for (int x = 1; x < maze().Dims.MaxX; x += 2)
             walked += maze().Trail(y, x) == cell::Route;
     EXPECT_EQ(walked, 1) << "only the entrance cell";
+}
+
+TEST_F(FenPrinTest, WithoutAnAudioDeviceTheWalkGoesOn)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1); // this test runs in a process of its own
+    SdlSoundPlayer noDevice;
+    window = std::make_unique<FenPrin>(*store, general, clock, noDevice);
+    window->load();
+    ASSERT_TRUE(waitForMaze());
+    for (Qt::Key key : routeKeys(maze(), false))
+        QTest::keyClick(window.get(), key);
+    EXPECT_TRUE(maze().ExitReached);
+    EXPECT_FALSE(noDevice.usable());
+    window.reset();
 }
 
 TEST_F(FenPrinTest, TheSoundButtonSwitchesAndRemembers)
