@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -38,8 +39,10 @@ public:
     friend bool operator==(const ByteGrid&, const ByteGrid&) = default;
 
 private:
+    // Debug builds check every access; a read past a row's end would otherwise land in the next row.
     std::size_t index(int y, int x) const
     {
+        assert(contains(y, x));
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) + static_cast<std::size_t>(x);
     }
 
