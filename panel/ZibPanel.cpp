@@ -630,18 +630,20 @@ bool ZibPanel::event(QEvent* event)
 
 bool ZibPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         handleKey(static_cast<QKeyEvent*>(event));
+        previewedKey_ = event;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
-bool ZibPanel::handleKey(QKeyEvent* event)
+void ZibPanel::handleKey(QKeyEvent* event)
 {
     short code = keyCode(event->key());
     short shift = shiftCode(event->modifiers());
     if (event->type() == QEvent::KeyRelease) {
         emit KeyUp(&code, &shift);
-        return true;
+        return;
     }
     emit KeyDown(&code, &shift);
     const QString text = event->text();
@@ -649,17 +651,21 @@ bool ZibPanel::handleKey(QKeyEvent* event)
         short ascii = static_cast<short>(text[0].unicode());
         emit KeyPress(&ascii);
     }
-    return true;
 }
 
+// The key events only tell: the key goes on to the host window as if the panel were not there.
 void ZibPanel::keyPressEvent(QKeyEvent* event)
 {
-    handleKey(event);
+    if (event != std::exchange(previewedKey_, nullptr))
+        handleKey(event);
+    QWidget::keyPressEvent(event);
 }
 
 void ZibPanel::keyReleaseEvent(QKeyEvent* event)
 {
-    handleKey(event);
+    if (event != std::exchange(previewedKey_, nullptr))
+        handleKey(event);
+    QWidget::keyReleaseEvent(event);
 }
 
 void ZibPanel::paintEvent(QPaintEvent*)

@@ -209,7 +209,7 @@ private:
     void startDownload(const QString& url);
     void downloadFinished(QNetworkReply* reply);
     void cancelDownload();
-    bool handleKey(QKeyEvent* event);
+    void handleKey(QKeyEvent* event);
     void raiseMouse(QMouseEvent* event, void (ZibPanel::*signal)(short*, short*, float*, float*), short button);
 
     ZibPanelHost* host_;
@@ -239,6 +239,7 @@ private:
     bool pictureFromDownload_ = false;
     QNetworkAccessManager* network_ = nullptr;
     QPointer<QNetworkReply> download_;
+    const QEvent* previewedKey_ = nullptr; // a child's key already raised, should it bubble up
 };
 
 } // namespace zibpanel

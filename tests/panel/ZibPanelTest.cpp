@@ -352,6 +352,28 @@ TEST_F(PanelTest, KeysReachThePanelBeforeItsChildren)
     EXPECT_EQ(edit->text(), QStringLiteral("A")) << "the child still gets the key";
 }
 
+TEST_F(PanelTest, AKeyIsRaisedOnceAndGoesOnToTheHostWindow)
+{
+    QWidget window;
+    struct KeyCatcher : QWidget {
+        using QWidget::QWidget;
+        int keys = 0;
+        void keyPressEvent(QKeyEvent*) override { ++keys; }
+    };
+    auto* host = new KeyCatcher(&window);
+    host->resize(200, 100);
+    auto* onHost = new ZibPanel(host);
+    auto* child = new QWidget(onHost); // a child that takes the focus but no keys
+    child->setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    child->setFocus();
+    int downs = 0;
+    QObject::connect(onHost, &ZibPanel::KeyDown, [&](short*, short*) { ++downs; });
+    QTest::keyClick(child, Qt::Key_Down);
+    EXPECT_EQ(downs, 1) << "seen by the preview, not again when it bubbles up";
+    EXPECT_EQ(host->keys, 1) << "the panel does not swallow it";
+}
+
 TEST_F(PanelTest, EveryChildHearsOneMoveOnAColourChange)
 {
     struct MoveCounter : QObject {
