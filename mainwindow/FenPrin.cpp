@@ -1,7 +1,6 @@
 #include "FenPrin.h"
 
 #include "CommandPictures.h"
-
 #include "KeyCodes.h"
 #include "PathDrawing.h"
 #include "SeedText.h"
@@ -391,6 +390,8 @@ void FenPrin::clearSurface()
 void FenPrin::replayPath(MazeStyle style)
 {
     const MazeState& m = state_.Maze;
+    if (m.Trail.empty())
+        return;
     if (style == MazeStyle::Classic)
         ReplaySquarePath(*canvas_, state_.ViewParams, m.Trail, m.Dims, m.HedgeThickness, m.ExitReached);
     else

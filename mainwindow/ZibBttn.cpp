@@ -40,7 +40,6 @@ ZibBttn::ZibBttn(QWidget* parent, Look look) : QWidget(parent), look_(look)
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
-    setAttribute(Qt::WA_Hover, false);
     if (look_ == Look::MenuItem) {
         foreColor_ = 0xFFFFFF;
         setFont(QFont(QStringLiteral("Verdana"), 8));
