@@ -306,7 +306,8 @@ void FenPrin::resizeEvent(QResizeEvent*)
     if (surface_.size() != size()) {
         canvas_->flush();
         surface_ = QImage(size(), QImage::Format_RGB32);
-        surface_.fill(zibpanel::TranslateColor(general_.colour(InterfaceColour::WindowBack)));
+        const Rgb back = windowBack();
+        surface_.fill(QColor(back.r, back.g, back.b));
     }
     runResizeHandler();
 }
